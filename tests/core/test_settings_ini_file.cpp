@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <climits>
 
-#include "core/ini_file.h"
-#include "tests/support/file_bytes.h"
+#include "tests/core/ini_file_fixture.h"
 
 namespace {
 
@@ -14,15 +13,7 @@ QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-class IniFileTest : public ::testing::Test {
-protected:
-    QString path() const { return m_dir.filePath(QStringLiteral("Printer.ini")); }
-    IniFile file() const { return IniFile(path()); }
-    void put(const QByteArray& bytes) const { WriteFileBytes(path(), bytes); }
-    QByteArray bytes() const { return ReadFileBytes(path()); }
-
-    QTemporaryDir m_dir;
-};
+using IniFileTest = IniFileFixture;
 
 TEST_F(IniFileTest, ReadsTextByTheFileRules) {
     struct Case {

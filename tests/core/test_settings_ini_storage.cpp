@@ -5,13 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <atomic>
 #include <csignal>
 #include <thread>
 
-#include "core/ini_file.h"
-#include "tests/support/file_bytes.h"
+#include "tests/core/ini_file_fixture.h"
 
 namespace {
 
@@ -19,32 +19,21 @@ QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// Test-side UTF-16 encoder, independent of the one under test.
+// UTF-16 with its byte-order mark, by Qt's encoder rather than the one under test.
 QByteArray Utf16(const QString& text, bool littleEndian) {
-    QByteArray out = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-    for (QChar c : text) {
-        const char hi = static_cast<char>(c.unicode() >> 8);
-        const char lo = static_cast<char>(c.unicode() & 0xFF);
-        out.append(littleEndian ? lo : hi);
-        out.append(littleEndian ? hi : lo);
-    }
-    return out;
+    QStringEncoder encoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::WriteBom);
+    return encoder(text);
 }
 
 const char* const kPrinter = "\xE6\x89\x93\xE5\x8D\xB0\xE6\x9C\xBA";  // 打印机
 const char* const kChinese = "\xE4\xB8\xAD\xE6\x96\x87";              // 中文
 
-class IniStorageTest : public ::testing::Test {
+class IniStorageTest : public IniFileFixture {
 protected:
-    QString path() const { return m_dir.filePath(QStringLiteral("Printer.ini")); }
-    IniFile file() const { return IniFile(path()); }
-    void put(const QByteArray& bytes) const { WriteFileBytes(path(), bytes); }
-    QByteArray bytes() const { return ReadFileBytes(path()); }
     QStringList folderEntries() const {
         return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(IniStorageTest, Utf16FileIsReadAndStaysUtf16WithItsMark) {
