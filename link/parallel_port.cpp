@@ -8,17 +8,12 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "link/fd_write.h"
+#include "link/device_io.h"
 #include "link/link_handles.h"
 #include "link/port_names.h"
 
 int LptOpen(const QString& name) {
-    const QString path = ParallelDevicePath(name);
-    if (path.isEmpty()) {
-        return INVALID_HANDLE;
-    }
-    const int fd =
-        ::open(path.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = OpenDevice(ParallelDevicePath(name), O_WRONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return INVALID_HANDLE;
     }

@@ -4,6 +4,7 @@
 
 #include "core/program_state.h"
 #include "link/link_handles.h"
+#include "link/link_messages.h"
 #include "link/parallel_port.h"
 #include "link/port_messages.h"
 #include "link/serial_port.h"
@@ -23,9 +24,9 @@ void OnLptListChanged(const QString& selectedName) {
         g_strLptName.set(selectedName);
         g_hLpt = LptOpen(selectedName);
         if (g_hLpt == INVALID_HANDLE) {
-            SetStatus(selectedName + Text(PortMessages::kLptInvalid));
+            SetStatus(selectedName + Text(link_messages::kLptInvalid));
         } else {
-            SetStatus(Text(PortMessages::kLptOpened).arg(selectedName));
+            SetStatus(Text(port_messages::kLptOpened).arg(selectedName));
         }
     }
     ShowStatus();
@@ -38,7 +39,7 @@ void OnComListChanged(const QString& selectedName) {
         g_hCom = INVALID_HANDLE;
         g_strComName.set(selectedName);
     }
-    SetStatus(Text(PortMessages::kComChosen).arg(selectedName));
+    SetStatus(Text(port_messages::kComChosen).arg(selectedName));
     ShowStatus();
 }
 
@@ -51,7 +52,7 @@ void OnBaudListChanged(int index) {
             SetComBaudRate(g_hCom, rate);
         }
     }
-    SetStatus(Text(PortMessages::kBaudRate).arg(rate));
+    SetStatus(Text(port_messages::kBaudRate).arg(rate));
     ShowStatus();
 }
 

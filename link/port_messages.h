@@ -4,11 +4,10 @@
 
 #include "core/message.h"
 
-namespace PortMessages {
+namespace port_messages {
 
-// g_strLptName + text
-inline constexpr Message kLptInvalid{"无效,请重新选择并口!",
-                                     " is invalid,Please re-select the parallel port!"};
+// A parallel port that does not open reports link_messages::kLptInvalid (link/link_messages.h).
+
 // %1 = g_strLptName
 inline constexpr Message kLptOpened{"打开%1成功！", "Open %1 Successfully！"};
 // %1 = g_strComName, the same in both languages
@@ -16,4 +15,4 @@ inline constexpr Message kComChosen{"Serial Port: %1", "Serial Port: %1"};
 // %1 = g_nBaudRate, the same in both languages
 inline constexpr Message kBaudRate{"BaudRate=%1", "BaudRate=%1"};
 
-}  // namespace PortMessages
+}  // namespace port_messages

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "link/fd_write.h"
+#include "link/device_io.h"
 #include "link/link_handles.h"
 #include "link/port_names.h"
 #include "link/serial_line.h"
@@ -57,12 +57,7 @@ bool DrainBefore(int fd, Deadline deadline, int rate, int bitsPerByte) {
 }  // namespace
 
 int ComOpen(const QString& name, int baudRate) {
-    const QString path = SerialDevicePath(name);
-    if (path.isEmpty()) {
-        return INVALID_HANDLE;
-    }
-    const int fd =
-        ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = OpenDevice(SerialDevicePath(name), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         return INVALID_HANDLE;
     }
@@ -96,9 +91,13 @@ int ComWrite(int fd, const std::uint8_t* bytes, int count) {
 }
 
 void CloseLinkHandle(int fd) {
-    if (fd >= 0) {
-        ::close(fd);
+    if (fd < 0) {
+        return;
     }
+    if (isatty(fd)) {
+        ioctl(fd, TIOCNXCL);  // a terminal someone else keeps open stays open to others
+    }
+    ::close(fd);
 }
 
 bool SetComBaudRate(int fd, int rate) {

@@ -37,3 +37,20 @@ private:
     std::condition_variable m_arrived;
     QByteArray m_received;
 };
+
+// A stand-in printer that reads what the program sends on one descriptor.
+class ReadingPeer {
+public:
+    void startReading() { m_reader.start(); }
+    void stopReading() { m_reader.stop(); }
+    QByteArray waitForBytes(qsizetype count, std::chrono::milliseconds timeout) {
+        return m_reader.waitForBytes(count, timeout);
+    }
+    bool waitForEnding(const QByteArray& tail, std::chrono::milliseconds timeout) {
+        return m_reader.waitForEnding(tail, timeout);
+    }
+    QByteArray received() const { return m_reader.received(); }
+
+protected:
+    FdReader m_reader;
+};

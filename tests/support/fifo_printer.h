@@ -9,7 +9,7 @@
 
 #include "tests/support/fd_reader.h"
 
-class FifoPrinter {
+class FifoPrinter : public ReadingPeer {
 public:
     // Creates the pipe at path and opens its read end (the program's open needs a reader).
     explicit FifoPrinter(const QString& path);
@@ -20,23 +20,12 @@ public:
     bool isOpen() const { return m_read >= 0; }
     QString path() const { return m_path; }
 
-    void startReading() { m_reader.start(); }
-    void stopReading() { m_reader.stop(); }
-    QByteArray waitForBytes(qsizetype count, std::chrono::milliseconds timeout) {
-        return m_reader.waitForBytes(count, timeout);
-    }
-    bool waitForEnding(const QByteArray& tail, std::chrono::milliseconds timeout) {
-        return m_reader.waitForEnding(tail, timeout);
-    }
-    QByteArray received() const { return m_reader.received(); }
-
     // The printer goes away: the read end is closed, writes fail.
     void unplug();
 
 private:
     QString m_path;
     int m_read = -1;
-    FdReader m_reader;
 };
 
 // How many of this process's descriptors are open on path.

@@ -3,15 +3,15 @@
 // A pseudo-terminal pair standing in for a serial printer. The program opens the slave side by
 // its path, as it would /dev/ttyS0; the test reads what arrives on the master side. With
 // reading stopped nothing is taken from the master, so the program's writes back up as they do
-// when a printer holds XOFF. A pty keeps the line settings it is given but ignores parity,
-// speed and modem lines.
+// when a printer holds XOFF. A pty keeps the line settings it is given, except that it forces
+// 8 data bits and parity off, and it has no modem lines; speed and stop bits have no effect.
 
 #include <QByteArray>
 #include <QString>
 
 #include "tests/support/fd_reader.h"
 
-class PtyPair {
+class PtyPair : public ReadingPeer {
 public:
     PtyPair();
     ~PtyPair();
@@ -23,16 +23,6 @@ public:
     // A descriptor of the slave side held by the pair, to look at the settings the program set.
     int slaveFd() const { return m_slaveHold; }
 
-    void startReading() { m_reader.start(); }
-    void stopReading() { m_reader.stop(); }
-    QByteArray waitForBytes(qsizetype count, std::chrono::milliseconds timeout) {
-        return m_reader.waitForBytes(count, timeout);
-    }
-    bool waitForEnding(const QByteArray& tail, std::chrono::milliseconds timeout) {
-        return m_reader.waitForEnding(tail, timeout);
-    }
-    QByteArray received() const { return m_reader.received(); }
-
     // Bytes the printer sends back; they wait on the slave side to be read.
     bool sendToSlave(const QByteArray& bytes);
 
@@ -40,5 +30,4 @@ private:
     int m_master = -1;
     int m_slaveHold = -1;  // keeps the slave side alive while the program's handle is closed
     QString m_slavePath;
-    FdReader m_reader;
 };

@@ -1,5 +1,6 @@
-#include "link/fd_write.h"
+#include "link/device_io.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
@@ -62,6 +63,13 @@ bool WaitForRoom(int fd, Deadline deadline) {
 }
 
 }  // namespace
+
+int OpenDevice(const QString& path, int flags) {
+    if (path.isEmpty()) {
+        return -1;
+    }
+    return ::open(path.toLocal8Bit().constData(), flags | O_CLOEXEC);
+}
 
 bool PauseBefore(Deadline deadline, milliseconds slice) {
     const auto now = Clock::now();

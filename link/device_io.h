@@ -1,10 +1,15 @@
 #pragma once
 
-// Writing a whole buffer to a non-blocking device within a time limit, shared by the serial
-// and the parallel port.
+// Opening a port device and writing a whole buffer to it within a time limit, shared by the
+// serial and the parallel port.
 
+#include <QString>
 #include <chrono>
 #include <cstdint>
+
+// Opens the device at path with flags (plus close-on-exec); -1 for an empty path or when the
+// open fails.
+int OpenDevice(const QString& path, int flags);
 
 using Deadline = std::chrono::steady_clock::time_point;
 
