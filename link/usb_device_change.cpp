@@ -1,0 +1,35 @@
+#include "link/usb_device_change.h"
+
+#include "core/program_state.h"
+#include "link/link_handles.h"
+#include "link/usb_hotplug.h"
+#include "link/usb_messages.h"
+#include "link/usb_printer.h"
+
+void OnUsbDeviceChange(UsbDeviceEvent event, const QString& path) {
+    if (event == UsbDeviceEvent::Other || !UsbVidMatches(path)) {
+        return;
+    }
+    {
+        LinkLock lock(LinkMutex());
+        // A handle still open (a second printer plugged in) is closed before the new open,
+        // so it neither leaks nor keeps the device busy.
+        UsbClose(g_hUsb);
+        g_hUsb = nullptr;
+        if (event == UsbDeviceEvent::Arrival) {
+            g_hUsb = UsbOpen();
+            SetStatus(Text(g_hUsb ? UsbMessages::kArrivalOpened : UsbMessages::kArrivalOpenFailed));
+        } else {
+            SetStatus(Text(UsbMessages::kRemoved));
+        }
+    }
+    ShowStatus();
+}
+
+void ConnectUsbDeviceChange(UsbHotplug& hotplug) {
+    QObject::connect(&hotplug, &UsbHotplug::deviceArrived, &hotplug,
+                     [](const QString& path) { OnUsbDeviceChange(UsbDeviceEvent::Arrival, path); });
+    QObject::connect(&hotplug, &UsbHotplug::deviceRemoved, &hotplug, [](const QString& path) {
+        OnUsbDeviceChange(UsbDeviceEvent::RemovalComplete, path);
+    });
+}
