@@ -18,9 +18,10 @@ void OnUsbDeviceChange(UsbDeviceEvent event, const QString& path) {
         g_hUsb = nullptr;
         if (event == UsbDeviceEvent::Arrival) {
             g_hUsb = UsbOpen();
-            SetStatus(Text(g_hUsb ? UsbMessages::kArrivalOpened : UsbMessages::kArrivalOpenFailed));
+            SetStatus(
+                Text(g_hUsb ? usb_messages::kArrivalOpened : usb_messages::kArrivalOpenFailed));
         } else {
-            SetStatus(Text(UsbMessages::kRemoved));
+            SetStatus(Text(usb_messages::kRemoved));
         }
     }
     ShowStatus();

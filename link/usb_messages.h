@@ -4,7 +4,7 @@
 
 #include "core/message.h"
 
-namespace UsbMessages {
+namespace usb_messages {
 
 inline constexpr Message kArrivalOpenFailed{
     "检测到USB打印机，打开失败! 请重新插拔USB或上电!",
@@ -18,4 +18,4 @@ inline constexpr Message kRemoved{"USB打印机已从电脑中断开连接！",
 // languages.
 inline constexpr Message kRegisterFailed{"注册USB类不成功", "注册USB类不成功"};
 
-}  // namespace UsbMessages
+}  // namespace usb_messages

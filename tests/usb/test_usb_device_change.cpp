@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace UsbMessages;
+using namespace usb_messages;
 
 QString PathOf(const UsbPeer& peer) {
     const UsbDeviceInfo& info = peer.info();

@@ -6,22 +6,12 @@
 
 namespace {
 
-// The device path of each present device, by port, as libusb enumerates them.
+// The device path of each present device, by port.
 std::map<int, QString> PresentPaths() {
     std::map<int, QString> paths;
-    libusb_context* context = nullptr;
-    if (libusb_init(&context) != LIBUSB_SUCCESS) {
-        return paths;
-    }
-    libusb_device** list = nullptr;
-    const ssize_t count = libusb_get_device_list(context, &list);
-    for (ssize_t i = 0; i < count; ++i) {
-        paths[libusb_get_port_number(list[i])] = UsbDevicePath(list[i]);
-    }
-    if (count >= 0) {
-        libusb_free_device_list(list, 1);
-    }
-    libusb_exit(context);
+    UsbTestbed::VisitPresentDevices([&paths](libusb_device* device) {
+        paths[libusb_get_port_number(device)] = UsbDevicePath(device);
+    });
     return paths;
 }
 

@@ -417,22 +417,28 @@ bool UsbTestbed::InMockEnvironment() {
     return qEnvironmentVariable("LD_PRELOAD").contains(QStringLiteral("libumockdev-preload"));
 }
 
-std::vector<int> UsbTestbed::EnumerationOrder() {
-    std::vector<int> ports;
+void UsbTestbed::VisitPresentDevices(const std::function<void(libusb_device*)>& visit) {
     libusb_context* context = nullptr;
     if (libusb_init(&context) != LIBUSB_SUCCESS) {
-        return ports;
+        return;
     }
     libusb_device** list = nullptr;
     const ssize_t count = libusb_get_device_list(context, &list);
     for (ssize_t i = 0; i < count; ++i) {
-        if (const int port = libusb_get_port_number(list[i])) {
-            ports.push_back(port);
-        }
+        visit(list[i]);
     }
     if (count >= 0) {
         libusb_free_device_list(list, 1);
     }
     libusb_exit(context);
+}
+
+std::vector<int> UsbTestbed::EnumerationOrder() {
+    std::vector<int> ports;
+    VisitPresentDevices([&ports](libusb_device* device) {
+        if (const int port = libusb_get_port_number(device)) {
+            ports.push_back(port);
+        }
+    });
     return ports;
 }

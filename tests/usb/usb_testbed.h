@@ -10,11 +10,13 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
 
+struct libusb_device;
 typedef struct _UMockdevTestbed UMockdevTestbed;
 typedef struct _UMockdevIoctlBase UMockdevIoctlBase;
 typedef struct _UMockdevIoctlClient UMockdevIoctlClient;
@@ -114,6 +116,9 @@ public:
 
     // True when umockdev's preload library is in the process (umockdev-wrapper puts it there).
     static bool InMockEnvironment();
+
+    // Calls back with every present device, in the order libusb enumerates them.
+    static void VisitPresentDevices(const std::function<void(libusb_device*)>& visit);
 
     // Ports of the plugged devices in the order libusb enumerates them, root hub left out.
     static std::vector<int> EnumerationOrder();
