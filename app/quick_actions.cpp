@@ -5,11 +5,17 @@
 #include "core/program_state.h"
 #include "link/link_manager.h"
 
-Bytes CutPaperBytes() { return {0x1D, 0x56, 0x42, 0x00, 0x0A, 0x0A, 0x00}; }
+Bytes CutPaperBytes() {
+    return {0x1D, 0x56, 0x42, 0x00, 0x0A, 0x0A, 0x00};
+}
 
-Bytes CashDrawerBytes() { return {0x1B, 0x70, 0x00, 0x1E, 0xFF, 0x00}; }
+Bytes CashDrawerBytes() {
+    return {0x1B, 0x70, 0x00, 0x1E, 0xFF, 0x00};
+}
 
-int CutPaper() { return SendToPrinter(CutPaperBytes()); }
+int CutPaper() {
+    return SendToPrinter(CutPaperBytes());
+}
 
 int OpenCashDrawer() {
     using namespace quick_action_messages;

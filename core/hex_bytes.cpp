@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
 
 int DigitValue(char c) {
     if (c >= '0' && c <= '9') {

@@ -14,7 +14,8 @@ inline constexpr Message kUsbOpenFailed{"USB：打开失败!请重新插拔USB�
                                         "USB：Failed to open and re-plug the USB or power-on!"};
 inline constexpr Message kNetConnected{"网口:连接成功!", "Network connection successfully!"};
 inline constexpr Message kNetConnectFailed{
-    "NET:连接失败!,如果确认当前打印机IP正确、网线接口等连接完好,且重启打印机后仍然连接失败，可尝试加大超时!",
+    "NET:连接失败!,如果确认当前打印机IP正确、网线接口等连接完好,"
+    "且重启打印机后仍然连接失败，可尝试加大超时!",
     "Network connection failed! If to confirm the current printer IP is correct, the cable "
     "interface connected, and restart the printer after the connection fails, you can try to "
     "increase timeout"};

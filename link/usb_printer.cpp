@@ -177,3 +177,24 @@ void UsbClose(UsbPrinterHandle* handle) {
     libusb_exit(handle->context);
     delete handle;
 }
+
+QStringList KnownUsbPrinterPaths() {
+    QStringList paths;
+    libusb_context* context = nullptr;
+    if (libusb_init(&context) != LIBUSB_SUCCESS) {
+        return paths;
+    }
+    libusb_device** list = nullptr;
+    const ssize_t count = libusb_get_device_list(context, &list);
+    for (ssize_t i = 0; i < count; ++i) {
+        const QString path = UsbDevicePath(list[i]);
+        if (libusb_get_port_number(list[i]) != 0 && UsbVidMatches(path)) {
+            paths << path;
+        }
+    }
+    if (count >= 0) {
+        libusb_free_device_list(list, 1);
+    }
+    libusb_exit(context);
+    return paths;
+}

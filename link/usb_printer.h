@@ -4,6 +4,7 @@
 // with a known vendor ID is opened, one of its interfaces claimed, and bytes go to that
 // interface's bulk OUT endpoint.
 
+#include <QStringList>
 #include <cstdint>
 
 #include "link/link_handles.h"
@@ -30,3 +31,7 @@ void UsbPurge(UsbPrinterHandle* handle);
 // Releases the interface (the kernel driver gets the device back), closes the device and frees
 // the handle. Nothing for nullptr.
 void UsbClose(UsbPrinterHandle* handle);
+
+// The device paths of every present USB device with a known vendor ID, in enumeration order
+// (for listing; opening still takes the first of at most 20 devices).
+QStringList KnownUsbPrinterPaths();

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "core/program_state.h"
+#include "tests/support/qt_print.h"
 
 // Gives a test a fresh program state and its own application folder (g_strAppDir), and puts
 // both back afterwards.
