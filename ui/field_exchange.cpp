@@ -130,6 +130,10 @@ bool FieldExchange::text(int id, QString& value) {
 }
 
 bool FieldExchange::integer(int id, int& value) {
+    return integer(id, value, INT_MIN, INT_MAX);
+}
+
+bool FieldExchange::integer(int id, int& value, int minimum, int maximum) {
     QWidget* widget = m_failed ? nullptr : control(id);
     if (!widget) {
         return ok();
@@ -143,18 +147,12 @@ bool FieldExchange::integer(int id, int& value) {
     if (!parsed) {
         return fail(widget, QString::fromUtf8(FrameworkText::kNotAnInteger));
     }
-    value = *parsed;
-    return true;
-}
-
-bool FieldExchange::integer(int id, int& value, int minimum, int maximum) {
-    if (!integer(id, value) || !reading()) {
-        return ok();
-    }
-    if (value < minimum || value > maximum) {
-        return fail(control(id),
+    // A number outside the range is refused without being stored.
+    if (*parsed < minimum || *parsed > maximum) {
+        return fail(widget,
                     QString::fromUtf8(FrameworkText::kIntegerRange).arg(minimum).arg(maximum));
     }
+    value = *parsed;
     return true;
 }
 

@@ -44,7 +44,8 @@ public:
     bool text(int id, QString& value);
     // Edit holding a decimal integer: "请输入一个整数。" when it does not.
     bool integer(int id, int& value);
-    // As above, then "请输入一个 %1 至 %2 之间的整数。" when outside minimum..maximum.
+    // As above, then "请输入一个 %1 至 %2 之间的整数。" when outside minimum..maximum; the
+    // field keeps its value when the number is refused.
     bool integer(int id, int& value, int minimum, int maximum);
     // Check box: 0 unticked, 1 ticked, 2 partly ticked.
     bool check(int id, int& value);
