@@ -27,7 +27,7 @@ void UpDown::resizeEvent(QResizeEvent*) {
 void UpDown::setRange(int lower, int upper) {
     m_lower = lower;
     m_upper = upper;
-    setPosition(m_position);
+    m_position = clamp(m_position);
 }
 
 int UpDown::clamp(int position) const {
