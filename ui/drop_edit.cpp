@@ -8,12 +8,12 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
-#include <cerrno>
 
 #include "core/ansi_text.h"
+#include "core/file_errors.h"
 #include "core/program_state.h"
 #include "ui/field_exchange.h"
-#include "ui/file_error.h"
+#include "ui/ui_service.h"
 
 namespace {
 
@@ -90,17 +90,17 @@ bool CDropEdit::loadDroppedFile(const QString& dropped) {
         return false;
     }
     g_strDocPath = path;
-    QByteArray bytes;
-    int error = 0;
-    if (!ReadFileBytes(path, bytes, error)) {
-        ShowFileError(this, error, path);
+    QString error;
+    std::optional<QByteArray> bytes = ReadWholeFile(path, &error);
+    if (!bytes) {
+        ShowMessage(this, error);
         return false;
     }
-    const qsizetype zero = bytes.indexOf('\0');
+    const qsizetype zero = bytes->indexOf('\0');
     if (zero >= 0) {
-        bytes.truncate(zero);
+        bytes->truncate(zero);
     }
-    setPlainText(ToEditLineBreaks(DecodeFileText(bytes)));
+    setPlainText(ToEditLineBreaks(DecodeFileText(*bytes)));
     emit fileLoaded(path);
     return true;
 }

@@ -85,46 +85,35 @@ bool FieldExchange::fail(QWidget* failed, const QString& message) {
 }
 
 bool FieldExchange::text(int id, QString& value) {
-    QWidget* widget = m_failed ? nullptr : control(id);
+    QWidget* widget = target<QWidget>(id);
     if (!widget) {
         return ok();
     }
+    // Copies the control's text into the field or the field into the control.
+    const auto exchange = [&](auto get, auto set) {
+        if (reading()) {
+            value = get();
+        } else {
+            set(value);
+        }
+    };
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        if (reading()) {
-            value = edit->text();
-        } else {
-            edit->setText(value);
-        }
+        exchange([edit] { return edit->text(); }, [edit](const QString& v) { edit->setText(v); });
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        if (reading()) {
-            value = ToFieldLineBreaks(plain->toPlainText());
-        } else {
-            plain->setPlainText(ToEditLineBreaks(value));
-        }
+        exchange([plain] { return ToFieldLineBreaks(plain->toPlainText()); },
+                 [plain](const QString& v) { plain->setPlainText(ToEditLineBreaks(v)); });
     } else if (auto* rich = qobject_cast<QTextEdit*>(widget)) {
-        if (reading()) {
-            value = ToFieldLineBreaks(rich->toPlainText());
-        } else {
-            rich->setPlainText(ToEditLineBreaks(value));
-        }
+        exchange([rich] { return ToFieldLineBreaks(rich->toPlainText()); },
+                 [rich](const QString& v) { rich->setPlainText(ToEditLineBreaks(v)); });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        if (reading()) {
-            value = combo->currentText();
-        } else {
-            combo->setCurrentText(value);
-        }
+        exchange([combo] { return combo->currentText(); },
+                 [combo](const QString& v) { combo->setCurrentText(v); });
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (reading()) {
-            value = label->text();
-        } else {
-            label->setText(value);
-        }
+        exchange([label] { return label->text(); },
+                 [label](const QString& v) { label->setText(v); });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        if (reading()) {
-            value = button->text();
-        } else {
-            button->setText(value);
-        }
+        exchange([button] { return button->text(); },
+                 [button](const QString& v) { button->setText(v); });
     }
     return ok();
 }
@@ -134,7 +123,7 @@ bool FieldExchange::integer(int id, int& value) {
 }
 
 bool FieldExchange::integer(int id, int& value, int minimum, int maximum) {
-    QWidget* widget = m_failed ? nullptr : control(id);
+    QWidget* widget = target<QWidget>(id);
     if (!widget) {
         return ok();
     }
@@ -157,7 +146,7 @@ bool FieldExchange::integer(int id, int& value, int minimum, int maximum) {
 }
 
 bool FieldExchange::check(int id, int& value) {
-    auto* box = m_failed ? nullptr : qobject_cast<QCheckBox*>(control(id));
+    auto* box = target<QCheckBox>(id);
     if (!box) {
         return ok();
     }
@@ -228,7 +217,7 @@ bool FieldExchange::radio(std::initializer_list<int> ids, int& index) {
 }
 
 bool FieldExchange::comboIndex(int id, int& index) {
-    auto* combo = m_failed ? nullptr : qobject_cast<QComboBox*>(control(id));
+    auto* combo = target<QComboBox>(id);
     if (!combo) {
         return ok();
     }
@@ -241,7 +230,7 @@ bool FieldExchange::comboIndex(int id, int& index) {
 }
 
 bool FieldExchange::comboText(int id, QString& value) {
-    auto* combo = m_failed ? nullptr : qobject_cast<QComboBox*>(control(id));
+    auto* combo = target<QComboBox>(id);
     if (!combo) {
         return ok();
     }
@@ -260,7 +249,7 @@ bool FieldExchange::comboText(int id, QString& value) {
 }
 
 bool FieldExchange::address(int id, quint32& value) {
-    auto* edit = m_failed ? nullptr : qobject_cast<IpAddressEdit*>(control(id));
+    auto* edit = target<IpAddressEdit>(id);
     if (!edit) {
         return ok();
     }

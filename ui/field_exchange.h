@@ -65,6 +65,11 @@ public:
 
 private:
     QWidget* control(int id) const;
+    // The control as T, or nullptr once a read has failed (or when it is missing or no T).
+    template <class T>
+    T* target(int id) const {
+        return m_failed ? nullptr : qobject_cast<T*>(control(id));
+    }
     bool fail(QWidget* control, const QString& message);
 
     QWidget* m_window;

@@ -117,8 +117,7 @@ TEST_F(DropEditTest, UnreadableFileIsReportedAndKeepsTheText) {
     EXPECT_FALSE(edit.loadDroppedFile(path));
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("before"));
     EXPECT_EQ(g_strDocPath.get(), path);
-    EXPECT_EQ(ui.texts(),
-              QStringList({QStringLiteral("访问 /proc/self/mem 时报告了硬件 I/O 错误。")}));
+    EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("读取 /proc/self/mem 时发生错误。")}));
     EXPECT_EQ(ui.boxes.at(0).title, "Tarnwick");
 }
 

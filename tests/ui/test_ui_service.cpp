@@ -1,13 +1,10 @@
-// Message boxes and file dialogs go through the installed service; the framework's file-error
-// texts name the file.
+// Message boxes and file dialogs go through the installed service.
 #include <gtest/gtest.h>
 
 #include <QWidget>
-#include <cerrno>
 
 #include "tests/support/ui_recorder.h"
 #include "ui/dialog_base.h"
-#include "ui/file_error.h"
 #include "ui/ui_service.h"
 
 namespace {
@@ -47,38 +44,6 @@ TEST(UiService, RecordersNestAndPutThePreviousServiceBack) {
     EXPECT_EQ(&CurrentUiService(), &outer);
     ShowMessage(nullptr, QStringLiteral("outer"));
     EXPECT_EQ(outer.texts(), QStringList({"outer"}));
-}
-
-TEST(FileError, TextNamesTheFileByKindOfFailure) {
-    struct Case {
-        int error;
-        const char* text;
-    };
-    const Case cases[] = {
-        {ENOENT, "没有找到 /d/f.txt。"},
-        {EACCES, "拒绝访问 /d/f.txt。"},
-        {EPERM, "拒绝访问 /d/f.txt。"},
-        {EISDIR, "拒绝访问 /d/f.txt。"},
-        {ENOTDIR, "/d/f.txt 包含无效的路径。"},
-        {EMFILE, "由于打开的文件太多，无法打开 /d/f.txt。"},
-        {EIO, "访问 /d/f.txt 时报告了硬件 I/O 错误。"},
-        {ENOSPC, "访问 /d/f.txt 时磁盘已满。"},
-        {EINVAL, "访问 /d/f.txt 时发生意外错误。"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FileErrorText(c.error, QStringLiteral("/d/f.txt")), QString::fromUtf8(c.text))
-            << c.error;
-    }
-}
-
-TEST(FileError, ReadFileBytesReportsErrno) {
-    QByteArray bytes("untouched");
-    int error = 0;
-    EXPECT_FALSE(ReadFileBytes(QStringLiteral("/nonexistent/dir/file"), bytes, error));
-    EXPECT_EQ(error, ENOENT);
-    EXPECT_EQ(bytes, "untouched");
-    EXPECT_FALSE(ReadFileBytes(QStringLiteral("/"), bytes, error));
-    EXPECT_EQ(error, EISDIR);
 }
 
 }  // namespace
