@@ -11,7 +11,7 @@ PACKAGES=(
   libusb-1.0-0-dev libnl-3-dev libnl-route-3-dev
   libqrencode-dev libzint-dev
   umockdev libumockdev-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-liberation2
   cups cups-client cups-bsd
   iproute2 iputils-ping
   xvfb xauth
