@@ -46,3 +46,20 @@ function(tarnwick_add_test_folder name kind)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# With Ninja, a target's moc step only re-runs when a file it saw last time changes, so a header
+# added to a globbed folder would never be moc'ed in an existing build folder. When the target's
+# list of sources changes, the moc step's stamp is removed so that it runs again.
+function(tarnwick_watch_sources_for_moc target)
+  get_target_property(sources ${target} SOURCES)
+  string(REPLACE ";" "\n" content "${sources}")
+  set(list_file ${CMAKE_BINARY_DIR}/${target}_sources.txt)
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL content)
+    file(WRITE ${list_file} "${content}")
+    file(REMOVE ${CMAKE_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
+endfunction()
