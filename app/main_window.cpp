@@ -66,9 +66,8 @@ CQUENLORDlg::CQUENLORDlg(const QString& appDir, QWidget* parent)
     g_pMainDlg = this;
 
     setWindowFlag(Qt::Window, true);
-    auto* style = new ClassicSpacingStyle;
-    style->setParent(this);
-    setStyle(style);
+    m_classicStyle = new ClassicSpacingStyle;
+    m_classicStyle->setParent(this);
     setWindowTitle(QString::fromUtf8(kMainCaption));
     setWindowIcon(ProgramIcon());
     setFont(WindowsFont(QString::fromUtf8(kMainFontFamily), kMainFontPointSize));
@@ -76,6 +75,7 @@ CQUENLORDlg::CQUENLORDlg(const QString& appDir, QWidget* parent)
 
     createChrome();
     createMenus();
+    registerCommands();
     installMenuBar(true);
     fitMenuBar();
     createControls();
@@ -142,8 +142,11 @@ QWidget* CQUENLORDlg::createControl(const ControlSpec& spec) {
         case ControlKind::GroupBox:
             return new QGroupBox(text, this);
         case ControlKind::Radio:
-        case ControlKind::RadioGroupStart:
-            return new QRadioButton(text, this);
+        case ControlKind::RadioGroupStart: {
+            auto* radio = new QRadioButton(text, this);
+            radio->setStyle(m_classicStyle);
+            return radio;
+        }
         case ControlKind::DropList: {
             auto* list = new QComboBox(this);
             if (spec.id == IDC_LPT_LIST) {
@@ -178,8 +181,11 @@ QWidget* CQUENLORDlg::createControl(const ControlSpec& spec) {
             connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
             return button;
         }
-        case ControlKind::CheckBox:
-            return new QCheckBox(text, this);
+        case ControlKind::CheckBox: {
+            auto* check = new QCheckBox(text, this);
+            check->setStyle(m_classicStyle);
+            return check;
+        }
         case ControlKind::Edit:
         case ControlKind::StatusLine:
             return new QLineEdit(this);

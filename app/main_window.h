@@ -103,6 +103,8 @@ private:
 
     // menus_main_window.cpp
     void createMenus();
+    void registerCommands();
+    void onTraditionalSample();
     void createAccelerators();
     void installMenuBar(bool chinese);
     void showWindowMenu(const QPoint& globalPos);
@@ -121,6 +123,7 @@ private:
 
     QString m_appDir;
     WindowChrome* m_chrome = nullptr;
+    class QStyle* m_classicStyle = nullptr;
     QMenuBar* m_menuBar = nullptr;
     QButtonGroup* m_portGroup = nullptr;
     QButtonGroup* m_modelGroup = nullptr;

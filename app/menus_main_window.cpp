@@ -11,7 +11,9 @@
 #include "app/main_commands.h"
 #include "app/main_controls.h"
 #include "app/main_window.h"
+#include "app/quick_actions.h"
 #include "core/message.h"
+#include "core/program_state.h"
 
 namespace {
 
@@ -20,13 +22,17 @@ const Message kMenuRestore = {"还原(&R)", "&Restore"};
 const Message kMenuMinimize = {"最小化(&N)", "Mi&nimize"};
 const Message kMenuClose = {"关闭(&C)", "&Close"};
 
-QList<QMenu*> BuildMenuBar(bool chinese, QWidget* owner) {
+// One menu bar from its table; each item runs its command.
+QList<QMenu*> BuildMenuBar(bool chinese, CQUENLORDlg* owner) {
     QList<QMenu*> menus;
     for (const MenuPopupSpec& popup : MenuBarSpec(chinese)) {
         auto* menu = new QMenu(QString::fromUtf8(popup.title), owner);
         for (const MenuItemSpec& item : popup.items) {
             QAction* action = menu->addAction(QString::fromUtf8(item.text));
-            action->setData(item.command);
+            const int command = item.command;
+            action->setData(command);
+            QObject::connect(action, &QAction::triggered, owner,
+                             [owner, command] { owner->runCommand(command); });
         }
         menus.append(menu);
     }
@@ -38,9 +44,11 @@ QList<QMenu*> BuildMenuBar(bool chinese, QWidget* owner) {
 void CQUENLORDlg::createMenus() {
     m_menuChinese = BuildMenuBar(true, this);
     m_menuEnglish = BuildMenuBar(false, this);
-    connect(m_menuBar, &QMenuBar::triggered, this,
-            [this](QAction* action) { runCommand(action->data().toInt()); });
+}
 
+// The window's own commands; the buttons and items of the other dialogs are taken over by
+// their features through setCommandHandler.
+void CQUENLORDlg::registerCommands() {
     setCommandHandler(ID_APP_EXIT, [this] { reject(); });
     setCommandHandler(ID_APP_ABOUT, [this] { showAboutBox(); });
     setCommandHandler(ID_LANG_ENGLISH, [this] { onLanguageMenu(0); });

@@ -87,10 +87,7 @@ void CQUENLORDlg::onModelRadio() {
 // Printers plugged in or out while the program runs are opened and closed at once.
 void CQUENLORDlg::startUsbWatch() {
     m_hDevNotify = new UsbHotplug(this);
-    connect(m_hDevNotify, &UsbHotplug::deviceArrived, this,
-            [](const QString& path) { OnUsbDeviceChange(UsbDeviceEvent::Arrival, path); });
-    connect(m_hDevNotify, &UsbHotplug::deviceRemoved, this,
-            [](const QString& path) { OnUsbDeviceChange(UsbDeviceEvent::RemoveComplete, path); });
+    ConnectUsbDeviceChange(*m_hDevNotify);
     if (!m_hDevNotify->start()) {
         delete m_hDevNotify;
         m_hDevNotify = nullptr;

@@ -1,36 +1,19 @@
 #pragma once
 
-// A main window started on a settings file of the test's own, with message boxes recorded
-// instead of shown.
+// A main window started on a settings file of the test's own (in a fresh application folder),
+// with message boxes recorded instead of shown.
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QStringList>
+#include <QTest>
 #include <memory>
 
 #include "app/main_window.h"
+#include "tests/support/qt_print.h"
 #include "tests/support/state_guard.h"
+#include "tests/support/ui_recorder.h"
 #include "ui/control_lookup.h"
-#include "ui/ui_service.h"
-
-// Records every message box and answers file dialogs with nothing.
-class RecordingUiService : public UiService {
-public:
-    RecordingUiService() : m_previous(InstallUiService(this)) {}
-    ~RecordingUiService() override { InstallUiService(m_previous); }
-
-    void messageBox(QWidget*, const QString& text, const QString&, MessageIcon) override {
-        messages.append(text);
-    }
-    QString openFileName(QWidget*, const FileDialogRequest&) override { return QString(); }
-    QString saveFileName(QWidget*, const FileDialogRequest&) override { return QString(); }
-
-    QStringList messages;
-
-private:
-    UiService* m_previous;
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -47,9 +30,12 @@ protected:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
+    // Shown and active, so that the accelerators work as they do for a user.
     void start() {
         window = std::make_unique<CQUENLORDlg>(guard.dir());
         window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     // Destroys the window: the end-of-program steps run.
@@ -63,6 +49,6 @@ protected:
     }
 
     StateGuard guard;
-    RecordingUiService ui;
+    UiRecorder ui;
     std::unique_ptr<CQUENLORDlg> window;
 };
