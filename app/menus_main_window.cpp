@@ -56,6 +56,23 @@ void CQUENLORDlg::registerCommands() {
     setCommandHandler(IDC_LANGUAGE, [this] { onLanguageButton(); });
     setCommandHandler(IDC_WEBSITE,
                       [] { QDesktopServices::openUrl(QUrl(QStringLiteral(TARNWICK_WEBSITE))); });
+    setCommandHandler(IDC_CUT_PAPER, [] { CutPaper(); });
+    setCommandHandler(IDC_CASH_DRAWER, [] {
+        OpenCashDrawer();
+        ShowStatus();
+    });
+    setCommandHandler(IDC_TRADITIONAL, [this] { onTraditionalSample(); });
+}
+
+// The sample of the selected model, then the cut; a missing file is reported and nothing sent.
+void CQUENLORDlg::onTraditionalSample() {
+    if (!readFields()) {
+        return;
+    }
+    QString fileError;
+    if (SendTraditionalSample(m_appDir, g_nPrinterModel, &fileError) < 0) {
+        messageBox(fileError);
+    }
 }
 
 // Installs one of the two menu bars; the other's popups stay alive for the next switch.
@@ -101,30 +118,17 @@ void CQUENLORDlg::setCommandHandler(int command, std::function<void()> handler) 
 // The window menu of the painted caption: restore, minimise, close and the About item.
 void CQUENLORDlg::showWindowMenu(const QPoint& globalPos) {
     QMenu menu(this);
-    QAction* restore = menu.addAction(Text(kMenuRestore));
+    QAction* restore = menu.addAction(Text(kMenuRestore), this, [this] { showNormal(); });
     restore->setEnabled(isMinimized() || isMaximized());
-    QAction* minimize = menu.addAction(Text(kMenuMinimize));
-    QAction* close = menu.addAction(Text(kMenuClose));
+    menu.addAction(Text(kMenuMinimize), this, [this] { showMinimized(); });
+    QAction* close = menu.addAction(Text(kMenuClose), this, [this] { reject(); });
     close->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
-    menu.addSeparator();
-    QAction* about = nullptr;
     if (const QString text = QString::fromUtf8(kAboutMenuText); !text.isEmpty()) {
-        about = menu.addAction(text);
+        menu.addSeparator();
+        QAction* about = menu.addAction(text, this, [this] { showAboutBox(); });
         about->setData(IDM_ABOUTBOX);
     }
-    QAction* chosen = menu.exec(globalPos);
-    if (chosen == nullptr) {
-        return;
-    }
-    if (chosen == about) {
-        showAboutBox();
-    } else if (chosen == restore) {
-        showNormal();
-    } else if (chosen == minimize) {
-        showMinimized();
-    } else if (chosen == close) {
-        reject();
-    }
+    menu.exec(globalPos);
 }
 
 void CQUENLORDlg::showAboutBox() {

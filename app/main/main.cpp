@@ -1,10 +1,12 @@
 // Tarnwick: start the socket layer, build the main window and run it until it closes.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <memory>
 
 #include "app/main_window.h"
 #include "link/net_socket.h"
+#include "ui/splash.h"
 #include "ui/ui_service.h"
 
 namespace {
@@ -17,6 +19,16 @@ constexpr char kSocketStartFailed[] = "Windows 套接字初始化失败。网口
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0C"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Skip the start-up splash step."));
+    parser.addOption(noSplash);
+    parser.process(app);
+    CSplashWnd::SetSplashEnabled(!parser.isSet(noSplash));
 
     if (NetStartup() == 0) {
         ShowMessage(nullptr, QString::fromUtf8(kSocketStartFailed));
