@@ -7,7 +7,8 @@
 #include "core/program_state.h"
 
 // The status line and the status text stay as they are; the next message comes in the new
-// language.
+// language. A field that cannot be read is reported, and the switch still completes: the
+// language flag is already set, and the window must show the language it names.
 void CQUENLORDlg::ApplyLanguage(int chinese) {
     readFields();
     const bool zh = chinese != 0;

@@ -65,7 +65,8 @@ CQUENLORDlg::CQUENLORDlg(const QString& appDir, QWidget* parent)
     g_bChinese = 1;
     g_pMainDlg = this;
 
-    setWindowFlag(Qt::Window, true);
+    // A main window (task bar entry, minimisable), not a dialog of another window.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
     m_classicStyle = new ClassicSpacingStyle;
     m_classicStyle->setParent(this);
     setWindowTitle(QString::fromUtf8(kMainCaption));

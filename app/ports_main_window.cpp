@@ -13,14 +13,7 @@
 #include "link/port_lists.h"
 #include "link/usb_device_change.h"
 #include "link/usb_hotplug.h"
-#include "ui/ui_service.h"
-
-namespace {
-
-// Shown in Chinese whatever the language.
-constexpr char kUsbWatchFailed[] = "注册USB类不成功";
-
-}  // namespace
+#include "link/usb_messages.h"
 
 void CQUENLORDlg::connectPortControls() {
     connect(m_portGroup, &QButtonGroup::idClicked, this, [this](int port) { onPortRadio(port); });
@@ -91,7 +84,7 @@ void CQUENLORDlg::startUsbWatch() {
     if (!m_hDevNotify->start()) {
         delete m_hDevNotify;
         m_hDevNotify = nullptr;
-        ShowMessage(this, QString::fromUtf8(kUsbWatchFailed));
+        messageBox(Text(usb_messages::kRegisterFailed));
     }
 }
 

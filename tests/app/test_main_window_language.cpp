@@ -79,6 +79,16 @@ TEST_F(MainWindowTest, LanguageMenuItemsSetTheirLanguageEvenWhenActive) {
     }
 }
 
+// An unreadable field is reported, but the window still shows the language the flag names.
+TEST_F(MainWindowTest, SwitchCompletesWhenAFieldCannotBeRead) {
+    start();
+    ctl<QLineEdit>(1020)->setText(QStringLiteral("x"));
+    ctl<QAbstractButton>(1069)->click();
+    EXPECT_EQ(ui.lastText(), QStringLiteral("请输入一个整数。"));
+    EXPECT_EQ(g_bChinese.load(), 0);
+    ExpectLanguage(*window, false);
+}
+
 // A message produced after a switch comes in the new language; the port radio texts have
 // one form.
 TEST_F(MainWindowTest, NextMessageComesInTheNewLanguage) {
