@@ -83,10 +83,11 @@ CQUENLORDlg::CQUENLORDlg(const QString& appDir, QWidget* parent)
     initDialog();
 }
 
+// The links and workers stop reaching the window before it closes down.
 CQUENLORDlg::~CQUENLORDlg() {
-    EndProgram();
     MainWindowPort* self = this;
     g_pMainDlg.compare_exchange_strong(self, nullptr);
+    EndProgram();
 }
 
 // The painted frame and caption go round the menu bar and the controls; the caption's icon

@@ -133,11 +133,11 @@ void CQUENLORDlg::EndProgram() {
     }
     m_ended = true;
     CloseAllLinks();
-    // The status monitor's socket is closed here once the monitor exists.
+    // Join point for the network status monitor (not built yet): close its socket here, and
+    // after NetCleanup clear its run flag and join its thread, waiting at most 1200 ms, so it
+    // never outlives the window it paints into.
     stopUsbWatch();
     NetCleanup();
-    // The status monitor thread is told to stop here and joined for at most 1200 ms, so that it
-    // never outlives the window it paints into.
     SaveMainWindowSettings(settingsToSave());
 }
 
