@@ -194,6 +194,7 @@ QWidget* CQUENLORDlg::createControl(const ControlSpec& spec) {
         case ControlKind::ContentEdit: {
             auto* edit = new CDropEdit(this);
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            edit->setTabChangesFocus(true);
             return edit;
         }
         case ControlKind::UpDown:
@@ -244,7 +245,7 @@ void CQUENLORDlg::showStatusText(const QString& text) {
             this, [this, text] { showStatusText(text); }, Qt::QueuedConnection);
         return;
     }
-    if (auto* status = DialogBase::control<QLineEdit>(IDC_STATUS)) {
+    if (auto* status = control<QLineEdit>(IDC_STATUS)) {
         status->setText(text);
     }
 }

@@ -37,9 +37,6 @@ public:
     explicit CQUENLORDlg(const QString& appDir, QWidget* parent = nullptr);
     ~CQUENLORDlg() override;
 
-    // The control with the numeric identifier, or nullptr.
-    QWidget* control(int id) const { return DialogBase::control<QWidget>(id); }
-
     // Enables and disables the port lists and network buttons for m_nPort.
     void ApplyPortControls();
     // Installs the menu bar and control texts of the language and puts its greeting into the
