@@ -22,6 +22,23 @@ struct AutoSend::Shared {
     std::atomic<unsigned> generation{0};
     int active = 0;  // under mutex
 
+    // Status lines go out under this lock; once the controller has shut down, threads still
+    // finishing a send no longer show anything (the window may be gone).
+    std::mutex showMutex;
+    bool quiet = false;
+
+    // Shows the text the thread has just put into the status, not whatever another thread may
+    // have put there since, so no count goes missing from the status line.
+    void show(const QString& text) {
+        std::lock_guard lock(showMutex);
+        if (quiet) {
+            return;
+        }
+        if (MainWindowPort* window = g_pMainDlg.load()) {
+            window->showStatusText(text);
+        }
+    }
+
     // Sleeps the period; returns early only when the program exits.
     void pause(int milliseconds) {
         std::unique_lock lock(mutex);
@@ -93,14 +110,18 @@ void AutoSend::AutoSendThread(std::shared_ptr<Shared> shared, std::shared_ptr<Ru
         if (SendToPrinter(run->bytes) == 0) {
             break;
         }
-        SetStatus(Text(send_messages::kSentCount).arg(count));
-        ShowStatus();
+        const QString text = Text(send_messages::kSentCount).arg(count);
+        SetStatus(text);
+        shared->show(text);
         shared->pause(run->period);
     }
     // The exit text goes in front of whatever the last send or another feature left there.
-    g_strStatus.update(
-        [](QString& status) { status = Text(send_messages::kAutoSendExit) + status; });
-    ShowStatus();
+    QString exitText;
+    g_strStatus.update([&](QString& status) {
+        status = Text(send_messages::kAutoSendExit) + status;
+        exitText = status;
+    });
+    shared->show(exitText);
 
     run->finished = true;
     std::lock_guard lock(shared->mutex);
@@ -126,6 +147,10 @@ bool AutoSend::shutdown(std::chrono::milliseconds bound) {
         m_shared->exiting = true;
         m_shared->wake.notify_all();
         allEnded = m_shared->ended.wait_for(lock, bound, [this] { return m_shared->active == 0; });
+    }
+    {
+        std::lock_guard lock(m_shared->showMutex);
+        m_shared->quiet = true;
     }
     reapFinished();
     // Whatever is still inside a send keeps its own shared state alive and ends by itself.

@@ -9,28 +9,16 @@
 #include "core/ansi_text.h"
 #include "core/file_errors.h"
 #include "core/program_state.h"
-#include "ui/framework_text.h"
 
 namespace {
 
-// The framework's message for a file that could not be written.
+// The framework's message for a file that could not be written. A path whose folder does not
+// exist is "not found" whatever the system said.
 QString WriteErrorText(const QString& path, int error) {
-    if (error == ENOENT || error == ENOTDIR || !QFileInfo(path).absoluteDir().exists()) {
+    if (!QFileInfo(path).absoluteDir().exists()) {
         return FileNotFoundText(path);
     }
-    switch (error) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR:
-        case ETXTBSY:
-            return FileAccessDeniedText(path);
-        case ENOSPC:
-        case EDQUOT:
-            return QString::fromUtf8(FrameworkText::kFileDiskFull).arg(path);
-        default:
-            return QString::fromUtf8(FrameworkText::kFileGeneric).arg(path);
-    }
+    return FileErrorText(error, path);
 }
 
 }  // namespace

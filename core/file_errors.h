@@ -10,5 +10,9 @@
 QString FileNotFoundText(const QString& path);
 QString FileAccessDeniedText(const QString& path);
 
+// The framework's text for a file operation that failed with the errno value: not found,
+// access denied, disk full, too many open files, hardware I/O error, else a general error.
+QString FileErrorText(int error, const QString& path);
+
 // The file's bytes, or nothing with the error text for the path in `error`.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);

@@ -44,8 +44,7 @@ int CComSetDialog::Open(QWidget* parent, quint32 printerAddressField) {
 void CComSetDialog::createControls() {
     addControl<QGroupBox>(IDC_SERIAL_GROUP, 7, 5, 236, 52);
     addControl<QLabel>(IDC_BYTESIZE_LABEL, 14, 20, 38, 8);
-    FillList(addControl<QComboBox>(IDC_BYTESIZE, 54, 18, 40, 70), {"4", "5", "6", "7", "8"},
-             false);
+    FillList(addControl<QComboBox>(IDC_BYTESIZE, 54, 18, 40, 70), {"4", "5", "6", "7", "8"}, false);
     addControl<QLabel>(IDC_PARITY_LABEL, 112, 20, 44, 8);
     FillList(addControl<QComboBox>(IDC_PARITY, 158, 18, 56, 70),
              {"None", "ODD", "EVEN", "MARK", "SPACE"}, true);
@@ -80,12 +79,18 @@ void CComSetDialog::createControls() {
 
 void CComSetDialog::OnInitDialog() {
     const std::pair<int, const Message*> texts[] = {
-        {IDC_SERIAL_GROUP, &kSerialGroup}, {IDC_BYTESIZE_LABEL, &kByteSize},
-        {IDC_PARITY_LABEL, &kParity},      {IDC_STOPBITS_LABEL, &kStopBits},
-        {IDC_LOCK, &kLock},                {IDC_NETWORK_GROUP, &kNetworkGroup},
-        {IDC_TIMEOUT_LABEL, &kTimeout},    {IDC_TIMEOUT_HINT, &kTimeoutHint},
-        {IDC_MONITOR_LABEL, &kMonitorIp},  {IDC_DEFAULT_IP, &kDefaultIp},
-        {IDOK, &kOk},                     {IDCANCEL, &kCancel},
+        {IDC_SERIAL_GROUP, &kSerialGroup},
+        {IDC_BYTESIZE_LABEL, &kByteSize},
+        {IDC_PARITY_LABEL, &kParity},
+        {IDC_STOPBITS_LABEL, &kStopBits},
+        {IDC_LOCK, &kLock},
+        {IDC_NETWORK_GROUP, &kNetworkGroup},
+        {IDC_TIMEOUT_LABEL, &kTimeout},
+        {IDC_TIMEOUT_HINT, &kTimeoutHint},
+        {IDC_MONITOR_LABEL, &kMonitorIp},
+        {IDC_DEFAULT_IP, &kDefaultIp},
+        {IDOK, &kOk},
+        {IDCANCEL, &kCancel},
     };
     for (const auto& [id, message] : texts) {
         QWidget* widget = control(id);
