@@ -15,6 +15,7 @@
 
 #include "app/main_controls.h"
 #include "app/program_pictures_window.h"
+#include "app/sending_main_window.h"
 #include "core/program_state.h"
 #include "link/link_handles.h"
 #include "ui/caption_frame.h"
@@ -80,6 +81,7 @@ CQUENLORDlg::CQUENLORDlg(const QString& appDir, QWidget* parent)
     installMenuBar(true);
     fitMenuBar();
     createControls();
+    m_sending = std::make_unique<Sending>(*this);
     initDialog();
 }
 

@@ -8,11 +8,13 @@
 //   menus_main_window.cpp     menu bars, accelerators, commands, window menu, About box
 //   ports_main_window.cpp     port and model radios, the port lists, USB plug and unplug
 //   language_main_window.cpp  the interface language
+//   sending_main_window.cpp   the content area: Send, auto-send, documents, port options
 
 #include <QHash>
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <memory>
 
 #include "core/main_window_port.h"
 #include "ui/dialog_base.h"
@@ -131,4 +133,8 @@ private:
     std::atomic<quint32> m_printerIpCopy{0};
     bool m_ended = false;
     bool m_busyCursor = false;
+
+    // sending_main_window.h
+    class Sending;
+    std::unique_ptr<Sending> m_sending;
 };

@@ -10,6 +10,7 @@
 #include "app/main_controls.h"
 #include "app/main_window.h"
 #include "app/port_controls.h"
+#include "app/sending_main_window.h"
 #include "core/main_window_settings.h"
 #include "core/message.h"
 #include "core/program_state.h"
@@ -132,6 +133,7 @@ void CQUENLORDlg::EndProgram() {
         return;
     }
     m_ended = true;
+    m_sending->shutdown();
     CloseAllLinks();
     // Join point for the network status monitor (not built yet): close its socket here, and
     // after NetCleanup clear its run flag and join its thread, waiting at most 1200 ms, so it

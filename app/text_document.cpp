@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "app/document_texts.h"
+#include "app/main_commands.h"
 #include "core/ansi_text.h"
 #include "core/file_errors.h"
 #include "core/program_state.h"
@@ -126,8 +127,8 @@ void TextDocument::close() {
     }
     g_strDocPath.set(QString());
     m_host.setDocumentText(QString());
-    m_host.setMenuItemText(kCommandSave, QString::fromUtf8(document_texts::kSavePlain));
-    m_host.setMenuItemText(kCommandClose, QString::fromUtf8(document_texts::kClosePlain));
+    m_host.setMenuItemText(ID_FILE_SAVE, QString::fromUtf8(document_texts::kSavePlain));
+    m_host.setMenuItemText(ID_FILE_CLOSE, QString::fromUtf8(document_texts::kClosePlain));
 }
 
 void TextDocument::writeTo(const QString& path, const QString& text) {
@@ -139,8 +140,8 @@ void TextDocument::writeTo(const QString& path, const QString& text) {
 
 void TextDocument::showPathInMenu() {
     const QString path = g_strDocPath.get();
-    m_host.setMenuItemText(kCommandSave,
+    m_host.setMenuItemText(ID_FILE_SAVE,
                            QString::fromUtf8(document_texts::kSaveWithPath).arg(path));
-    m_host.setMenuItemText(kCommandClose,
+    m_host.setMenuItemText(ID_FILE_CLOSE,
                            QString::fromUtf8(document_texts::kCloseWithPath).arg(path));
 }

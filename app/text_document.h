@@ -8,13 +8,6 @@
 #include <QString>
 #include <optional>
 
-// File menu commands.
-inline constexpr int kCommandNew = 32794;
-inline constexpr int kCommandOpen = 32801;
-inline constexpr int kCommandSave = 32795;
-inline constexpr int kCommandSaveAs = 32796;
-inline constexpr int kCommandClose = 32804;
-
 // A file dialog as the document commands ask for it. The filter is in Qt's form
 // ("name(pattern);;name(pattern)").
 struct DocumentFileDialog {
@@ -34,7 +27,7 @@ public:
     virtual QString documentText() = 0;
     // Makes `text` the content text and shows the fields.
     virtual void setDocumentText(const QString& text) = 0;
-    // Renames the menu item of the command in the current menu.
+    // Renames the menu item of the command (app/main_commands.h) in the current menu.
     virtual void setMenuItemText(int command, const QString& text) = 0;
     // Runs a file dialog; an empty result means the user cancelled.
     virtual QString chooseOpenPath(const DocumentFileDialog& dialog) = 0;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -140,8 +141,10 @@ TEST_F(ComSetDialogTest, FirstOpeningInBothLanguages) {
                 EXPECT_LE(label->sizeHint().width(), label->width()) << id;
             }
         }
-        const QString png = QCoreApplication::applicationDirPath() + "/" + c.png;
-        EXPECT_TRUE(dialog.grab().save(png));
+        // A picture of it for a look by eye, beside the main window's (build/screenshots).
+        const QString folder = QCoreApplication::applicationDirPath() + "/../screenshots";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        EXPECT_TRUE(dialog.grab().save(folder + "/" + c.png));
     }
 }
 

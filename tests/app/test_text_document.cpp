@@ -8,6 +8,7 @@
 #include <QMap>
 #include <deque>
 
+#include "app/main_commands.h"
 #include "app/text_document.h"
 #include "core/ansi_text.h"
 #include "core/program_state.h"
@@ -95,8 +96,8 @@ TEST_F(TextDocumentTest, OpenReadsUtf8AndGbkFilesUpToTheFirstZeroByte) {
         open(file);
         EXPECT_EQ(m_host.content, c.text);
         EXPECT_EQ(g_strDocPath.get(), file);
-        EXPECT_EQ(m_host.menu[kCommandSave], QString::fromUtf8("保存 (%1)").arg(file));
-        EXPECT_EQ(m_host.menu[kCommandClose], QString::fromUtf8("关闭 (%1)").arg(file));
+        EXPECT_EQ(m_host.menu[ID_FILE_SAVE], QString::fromUtf8("保存 (%1)").arg(file));
+        EXPECT_EQ(m_host.menu[ID_FILE_CLOSE], QString::fromUtf8("关闭 (%1)").arg(file));
     }
     EXPECT_TRUE(m_host.errors.isEmpty());
     const DocumentFileDialog& dialog = m_host.asked.front().dialog;
@@ -112,8 +113,8 @@ TEST_F(TextDocumentTest, CancelledOpenOnlyRenamesTheMenuAndSaveThenAsksWhere) {
 
     EXPECT_EQ(m_host.content, "typed");
     EXPECT_EQ(g_strDocPath.get(), QString());
-    EXPECT_EQ(m_host.menu[kCommandSave], QString::fromUtf8("保存 ()"));
-    EXPECT_EQ(m_host.menu[kCommandClose], QString::fromUtf8("关闭 ()"));
+    EXPECT_EQ(m_host.menu[ID_FILE_SAVE], QString::fromUtf8("保存 ()"));
+    EXPECT_EQ(m_host.menu[ID_FILE_CLOSE], QString::fromUtf8("关闭 ()"));
 
     const QString target = path("chosen.txt");
     m_host.answers.push_back(target);
@@ -126,7 +127,7 @@ TEST_F(TextDocumentTest, CancelledOpenOnlyRenamesTheMenuAndSaveThenAsksWhere) {
     EXPECT_EQ(read(target), "typed");
     // The chosen file does not become the document.
     EXPECT_EQ(g_strDocPath.get(), QString());
-    EXPECT_EQ(m_host.menu[kCommandSave], QString::fromUtf8("保存 ()"));
+    EXPECT_EQ(m_host.menu[ID_FILE_SAVE], QString::fromUtf8("保存 ()"));
 }
 
 TEST_F(TextDocumentTest, OpenThenNewThenSaveReplacesTheOpenedFile) {
@@ -141,7 +142,7 @@ TEST_F(TextDocumentTest, OpenThenNewThenSaveReplacesTheOpenedFile) {
 
     EXPECT_EQ(m_host.asked.size(), 1u);  // no dialog: the document is known
     EXPECT_EQ(read(file), QString::fromUtf8("第二版\r\nsecond").toUtf8());  // UTF-8, no BOM
-    EXPECT_EQ(m_host.menu[kCommandSave], QString::fromUtf8("保存 (%1)").arg(file));
+    EXPECT_EQ(m_host.menu[ID_FILE_SAVE], QString::fromUtf8("保存 (%1)").arg(file));
 
     m_host.content.clear();
     m_document.save();
@@ -178,8 +179,8 @@ TEST_F(TextDocumentTest, CloseForgetsTheDocumentAndIsNothingWithoutOne) {
     m_document.close();
     EXPECT_EQ(g_strDocPath.get(), QString());
     EXPECT_EQ(m_host.content, QString());
-    EXPECT_EQ(m_host.menu[kCommandSave], QString::fromUtf8("保存(&S)\tCtrl+S"));
-    EXPECT_EQ(m_host.menu[kCommandClose], QString::fromUtf8("关闭"));
+    EXPECT_EQ(m_host.menu[ID_FILE_SAVE], QString::fromUtf8("保存(&S)\tCtrl+S"));
+    EXPECT_EQ(m_host.menu[ID_FILE_CLOSE], QString::fromUtf8("关闭"));
 }
 
 TEST_F(TextDocumentTest, FileErrorsNameThePathAndChangeNothing) {
