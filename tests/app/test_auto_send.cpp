@@ -9,21 +9,16 @@
 #include "app/auto_send.h"
 #include "core/program_state.h"
 #include "link/link_manager.h"
+#include "tests/support/fake_main_window.h"
+#include "tests/support/hex_text.h"
 #include "tests/support/printer_peer.h"
 #include "tests/support/silent_listener.h"
 #include "tests/support/state_guard.h"
-#include "tests/support/status_recorder.h"
 
 namespace {
 
 const QString kExitEn = QStringLiteral("Automatic sending thread was exit！   ");
 const QString kExitZh = QStringLiteral("自动发送线程已退出!   ");
-
-QString Hex(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-        .toHex(' ')
-        .toUpper();
-}
 
 class AutoSendTest : public ::testing::Test {
 protected:
@@ -41,7 +36,7 @@ protected:
 
     StateGuard m_state;
     PrinterPeer m_printer;
-    StatusRecorder m_window{m_printer.hostAddress()};
+    InstalledFakeMainWindow m_window{m_printer.hostAddress()};
     AutoSend m_autoSend;
 };
 
@@ -50,7 +45,7 @@ TEST_F(AutoSendTest, CutPaperRepeatsTheCutEveryPeriodAndCounts) {
     ASSERT_EQ(m_autoSend.setAutoSend(true, QStringLiteral("ignored"), false, 20),
               ContentError::None);
     EXPECT_EQ(g_nAutoSendPeriod, 20);
-    ASSERT_TRUE(m_window.waitForCount(3, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window.shown().size() >= 3; }, 10000));
     g_bChinese = 1;  // the next count comes in the new language
     ASSERT_TRUE(m_printer.waitForConnections(5, 10000));
 
@@ -61,7 +56,7 @@ TEST_F(AutoSendTest, CutPaperRepeatsTheCutEveryPeriodAndCounts) {
     const auto perSend = m_printer.receivedPerConnection();
     ASSERT_GE(perSend.size(), 5u);
     for (const Bytes& bytes : perSend) {
-        EXPECT_EQ(Hex(bytes), "1D 56 01 0A 0A");
+        EXPECT_EQ(HexText(bytes), "1D 56 01 0A 0A");
     }
     const QStringList shown = m_window.shown();
     ASSERT_EQ(shown.size(), qsizetype(perSend.size()) + 1);
@@ -80,7 +75,7 @@ TEST_F(AutoSendTest, HexContentIsSentAsItsBytesEveryTime) {
     m_autoSend.setAutoSend(false, QString(), false, 10);
     ASSERT_TRUE(waitUntilEnded());
     for (const Bytes& bytes : m_printer.receivedPerConnection()) {
-        EXPECT_EQ(Hex(bytes), "1B 40 0A");
+        EXPECT_EQ(HexText(bytes), "1B 40 0A");
     }
 }
 
@@ -92,8 +87,8 @@ TEST_F(AutoSendTest, UnreachablePrinterEndsWithTheExitTextAndTheBoxStaysTicked) 
     ASSERT_TRUE(waitUntilEnded());
 
     EXPECT_EQ(g_bAutoSendRun, 1);  // stuck: ticked, no thread
-    EXPECT_EQ(m_window.count(), 1);
-    EXPECT_EQ(m_window.last(),
+    EXPECT_EQ(m_window.shown().size(), 1);
+    EXPECT_EQ(m_window.shown().last(),
               kExitEn +
                   "Network connection failed! If to confirm the current printer IP is correct, "
                   "the cable interface connected, and restart the printer after the connection "
@@ -133,9 +128,9 @@ TEST_F(AutoSendTest, TickingAgainDuringTheLastPauseReplacesTheThreadNotItsBuffer
 
     const auto perSend = m_printer.receivedPerConnection();
     ASSERT_GE(perSend.size(), 3u);
-    EXPECT_EQ(Hex(perSend[0]), "41");
+    EXPECT_EQ(HexText(perSend[0]), "41");
     for (std::size_t i = 1; i < perSend.size(); ++i) {
-        EXPECT_EQ(Hex(perSend[i]), "42") << i;
+        EXPECT_EQ(HexText(perSend[i]), "42") << i;
     }
     // Each thread showed its exit text once.
     const QStringList shown = m_window.shown();
@@ -145,7 +140,7 @@ TEST_F(AutoSendTest, TickingAgainDuringTheLastPauseReplacesTheThreadNotItsBuffer
 
 TEST_F(AutoSendTest, ShutdownWakesAThreadFromALongPause) {
     ASSERT_EQ(m_autoSend.setAutoSend(true, QStringLiteral("A"), false, 65535), ContentError::None);
-    ASSERT_TRUE(m_window.waitForCount(1, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window.shown().size() >= 1; }, 10000));
     QElapsedTimer clock;
     clock.start();
     EXPECT_TRUE(m_autoSend.shutdown(std::chrono::seconds(10)));
@@ -162,7 +157,7 @@ TEST_F(AutoSendTest, ShutdownWakesAThreadFromALongPause) {
 TEST(AutoSendExit, DestroyingTheControllerDuringASendIsSafe) {
     StateGuard state;
     SilentListener silent;
-    StatusRecorder window(silent.hostAddress());
+    InstalledFakeMainWindow window(silent.hostAddress());
     g_nPortType = PORT_NET;
     g_nNetTimeout.set(timeval{1, 0});
     {

@@ -18,10 +18,10 @@
 #include "link/link_handles.h"
 #include "link/link_manager.h"
 #include "link/port_options.h"
+#include "tests/support/fake_main_window.h"
 #include "tests/support/pty_pair.h"
 #include "tests/support/silent_listener.h"
 #include "tests/support/state_guard.h"
-#include "tests/support/status_recorder.h"
 #include "ui/ip_address_edit.h"
 #include "ui/xp_button.h"
 
@@ -209,7 +209,7 @@ TEST_F(ComSetDialogTest, TickingDefaultIsKeptAlthoughTheDialogIsCancelled) {
 TEST_F(ComSetDialogTest, OpeningClosesTheSerialPortEvenWhenCancelled) {
     PtyPair printer;
     printer.startReading();
-    StatusRecorder window;
+    InstalledFakeMainWindow window;
     g_nPortType = PORT_COM;
     g_strComName.set(printer.slavePath());
     const std::uint8_t byte = 0x0A;
@@ -232,7 +232,7 @@ TEST_F(ComSetDialogTest, OpeningClosesTheSerialPortEvenWhenCancelled) {
 // "5s" and OK: the next connection waits up to five seconds for each of its three attempts.
 TEST_F(ComSetDialogTest, FiveSecondTimeoutReachesTheNextConnection) {
     SilentListener silent;
-    StatusRecorder window(silent.hostAddress());
+    InstalledFakeMainWindow window(silent.hostAddress());
     g_nPortType = PORT_NET;
     g_bChinese = 0;
     {

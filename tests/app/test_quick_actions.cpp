@@ -10,21 +10,12 @@
 #include "app/quick_actions.h"
 #include "core/program_state.h"
 #include "link/link_manager.h"
+#include "tests/support/fake_main_window.h"
+#include "tests/support/hex_text.h"
 #include "tests/support/printer_peer.h"
 #include "tests/support/state_guard.h"
-#include "tests/support/status_recorder.h"
 
 namespace {
-
-QString Hex(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-        .toHex(' ')
-        .toUpper();
-}
-
-QString Hex(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
 
 class QuickActionsTest : public ::testing::Test {
 protected:
@@ -33,7 +24,7 @@ protected:
 
     StateGuard m_state;
     PrinterPeer m_printer;
-    StatusRecorder m_window{m_printer.hostAddress()};
+    InstalledFakeMainWindow m_window{m_printer.hostAddress()};
 };
 
 TEST_F(QuickActionsTest, DrawerTextsReplaceTheLinkTextInBothLanguages) {
@@ -58,7 +49,7 @@ TEST_F(QuickActionsTest, DrawerTextsReplaceTheLinkTextInBothLanguages) {
     }
     ASSERT_TRUE(m_printer.waitForConnections(2, 5000));
     for (const Bytes& bytes : m_printer.receivedPerConnection()) {
-        EXPECT_EQ(Hex(bytes), "1B 70 00 1E FF 00");
+        EXPECT_EQ(HexText(bytes), "1B 70 00 1E FF 00");
     }
     EXPECT_EQ(unreachable.connectionCount(), 0);
 }
@@ -77,8 +68,8 @@ TEST_F(QuickActionsTest, Pos76SampleIsSentByteForByteThenTheCut) {
     ASSERT_TRUE(m_printer.waitForBytes(std::size_t(bytes.size()) + 7, 5000));
     const auto perSend = m_printer.receivedPerConnection();
     ASSERT_EQ(perSend.size(), 2u);
-    EXPECT_EQ(Hex(perSend[0]), Hex(bytes));
-    EXPECT_EQ(Hex(perSend[1]), "1D 56 42 00 0A 0A 00");
+    EXPECT_EQ(HexText(perSend[0]), HexText(bytes));
+    EXPECT_EQ(HexText(perSend[1]), "1D 56 42 00 0A 0A 00");
 }
 
 TEST_F(QuickActionsTest, EmptySampleIsAZeroLengthSendThenTheCut) {
@@ -92,7 +83,7 @@ TEST_F(QuickActionsTest, EmptySampleIsAZeroLengthSendThenTheCut) {
     const auto perSend = m_printer.receivedPerConnection();
     ASSERT_EQ(perSend.size(), 2u);
     EXPECT_TRUE(perSend[0].empty());
-    EXPECT_EQ(Hex(perSend[1]), "1D 56 42 00 0A 0A 00");
+    EXPECT_EQ(HexText(perSend[1]), "1D 56 42 00 0A 0A 00");
 }
 
 }  // namespace

@@ -10,18 +10,13 @@
 #include "core/program_state.h"
 #include "link/link_handles.h"
 #include "link/link_manager.h"
+#include "tests/support/fake_main_window.h"
+#include "tests/support/hex_text.h"
 #include "tests/support/printer_peer.h"
 #include "tests/support/pty_pair.h"
 #include "tests/support/state_guard.h"
-#include "tests/support/status_recorder.h"
 
 namespace {
-
-QString Hex(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-        .toHex(' ')
-        .toUpper();
-}
 
 class SendTextTest : public ::testing::Test {
 protected:
@@ -33,14 +28,14 @@ protected:
 
     StateGuard m_state;
     PrinterPeer m_printer;
-    StatusRecorder m_window{m_printer.hostAddress()};
+    InstalledFakeMainWindow m_window{m_printer.hostAddress()};
 };
 
 TEST_F(SendTextTest, TextModeSendsTheTextAndOneZeroByte) {
     EXPECT_EQ(SendText(QStringLiteral("ABC"), false, 1, nullptr), ContentError::None);
 
     ASSERT_TRUE(m_printer.waitForBytes(4, 5000));
-    EXPECT_EQ(Hex(m_printer.received()), "41 42 43 00");
+    EXPECT_EQ(HexText(m_printer.received()), "41 42 43 00");
     EXPECT_EQ(m_window.shown(), QStringList{"Network send data successfully"});
 }
 
@@ -51,7 +46,7 @@ TEST_F(SendTextTest, HexRepeatedSendsEachTimeAndShowsTheStatusAfterEach) {
     const auto perSend = m_printer.receivedPerConnection();
     ASSERT_EQ(perSend.size(), 3u);  // the network link connects anew for every send
     for (const Bytes& bytes : perSend) {
-        EXPECT_EQ(Hex(bytes), "1B 40");
+        EXPECT_EQ(HexText(bytes), "1B 40");
     }
     EXPECT_EQ(m_window.shown(), QStringList(3, "Network send data successfully"));
 }
@@ -90,8 +85,8 @@ TEST_F(SendTextTest, FailedSendsAreEachReportedAndTheLoopGoesOn) {
 
     EXPECT_EQ(SendText(QStringLiteral("1B 40"), true, 2, nullptr), ContentError::None);
 
-    const QString failed = m_window.last();
-    EXPECT_EQ(m_window.count(), 2);
+    const QString failed = m_window.shown().last();
+    EXPECT_EQ(m_window.shown().size(), 2);
     EXPECT_TRUE(failed.startsWith("Network connection failed!")) << failed.toStdString();
     EXPECT_EQ(unreachable.connectionCount(), 0);
 }
@@ -105,7 +100,7 @@ TEST_F(SendTextTest, NetworkSendsDoNotStartTheReleaseTimer) {
 // The serial port stays open after a Send and is released five seconds after the last one.
 TEST(SendTextRelease, SerialPortIsReleasedFiveSecondsAfterTheLastSend) {
     StateGuard state;
-    StatusRecorder window;
+    InstalledFakeMainWindow window;
     PtyPair printer;
     ASSERT_TRUE(printer.isOpen());
     printer.startReading();
@@ -120,9 +115,10 @@ TEST(SendTextRelease, SerialPortIsReleasedFiveSecondsAfterTheLastSend) {
     clock.start();
     ASSERT_EQ(SendText(QStringLiteral("AB"), false, 1, &timer), ContentError::None);
     EXPECT_EQ(printer.waitForBytes(3, std::chrono::seconds(5)), QByteArray("AB\0", 3));
-    EXPECT_EQ(window.last(), printer.slavePath() +
-                                 " has been sent the data,if the printer is no action,please "
-                                 "detect connection!");
+    EXPECT_EQ(window.shown().last(),
+              printer.slavePath() +
+                  " has been sent the data,if the printer is no action,please "
+                  "detect connection!");
     const int firstHandle = g_hCom;
     EXPECT_NE(firstHandle, INVALID_HANDLE);
 

@@ -22,6 +22,7 @@
 #include "link/link_manager.h"
 #include "link/port_options.h"
 #include "main_window_fixture.h"
+#include "tests/support/hex_text.h"
 #include "tests/support/printer_peer.h"
 #include "tests/support/pty_pair.h"
 #include "ui/ip_address_edit.h"
@@ -31,12 +32,6 @@ namespace {
 
 const QString kExitEn = QStringLiteral("Automatic sending thread was exit！   ");
 const QString kNetSent = QStringLiteral("Network send data successfully");
-
-QString Hex(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-        .toHex(' ')
-        .toUpper();
-}
 
 class SendingWindowTest : public MainWindowTest {
 protected:
@@ -74,7 +69,7 @@ TEST_F(SendingWindowTest, SendButtonSendsTextWithItsZeroByte) {
     setContent("ABC");
     click(IDC_SEND);
     ASSERT_TRUE(printer.waitForBytes(4, 5000));
-    EXPECT_EQ(Hex(printer.received()), "41 42 43 00");
+    EXPECT_EQ(HexText(printer.received()), "41 42 43 00");
     EXPECT_EQ(status()->text(), kNetSent);
     EXPECT_TRUE(ui.texts().isEmpty());
 }
@@ -94,7 +89,7 @@ TEST_F(SendingWindowTest, CtrlPSendsHexRepeatedWithTheStatusAfterEach) {
 
     ASSERT_TRUE(printer.waitForConnections(3, 5000));
     for (const Bytes& bytes : printer.receivedPerConnection()) {
-        EXPECT_EQ(Hex(bytes), "1B 40");
+        EXPECT_EQ(HexText(bytes), "1B 40");
     }
     EXPECT_EQ(statusHistory.count(kNetSent), 3);
 }
@@ -169,7 +164,7 @@ TEST_F(SendingWindowTest, CutPaperAutoSendCountsAndClearingEndsIt) {
     const auto perSend = printer.receivedPerConnection();
     ASSERT_GE(perSend.size(), 3u);
     for (const Bytes& bytes : perSend) {
-        EXPECT_EQ(Hex(bytes), "1D 56 01 0A 0A");
+        EXPECT_EQ(HexText(bytes), "1D 56 01 0A 0A");
     }
     const QString last = QStringLiteral("The number of sent: %1").arg(perSend.size());
     EXPECT_EQ(status()->text(), kExitEn + last);

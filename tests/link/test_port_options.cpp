@@ -9,11 +9,11 @@
 #include "link/link_handles.h"
 #include "link/link_manager.h"
 #include "link/port_options.h"
+#include "tests/support/fake_main_window.h"
 #include "tests/support/fifo_printer.h"
 #include "tests/support/printer_peer.h"
 #include "tests/support/pty_pair.h"
 #include "tests/support/state_guard.h"
-#include "tests/support/status_recorder.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ TEST(PortOptions, OpeningClosesTheSerialPortAndThePrinterSocketOnly) {
     FifoPrinter parallelPrinter(QDir(state.dir()).filePath("lp0"));
     parallelPrinter.startReading();
     PrinterPeer networkPrinter;
-    StatusRecorder window(networkPrinter.hostAddress());
+    InstalledFakeMainWindow window(networkPrinter.hostAddress());
 
     g_strComName.set(serialPrinter.slavePath());
     g_strLptName.set(parallelPrinter.path());

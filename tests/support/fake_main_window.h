@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "core/main_window_port.h"
+#include "core/program_state.h"
 
 // The main window as the links and workers see it: records every status shown (from any
 // thread) and holds a printer-address field the test sets.
@@ -29,4 +30,17 @@ private:
     QStringList m_shown;
     std::atomic<quint32> m_printerAddress{0};
     std::atomic<int> m_busyCursors{0};
+};
+
+// A FakeMainWindow that is the program's main window (g_pMainDlg) while it lives.
+class InstalledFakeMainWindow : public FakeMainWindow {
+public:
+    explicit InstalledFakeMainWindow(quint32 printerAddress = 0) {
+        setPrinterAddress(printerAddress);
+        g_pMainDlg = this;
+    }
+    ~InstalledFakeMainWindow() override {
+        MainWindowPort* self = this;
+        g_pMainDlg.compare_exchange_strong(self, nullptr);
+    }
 };
