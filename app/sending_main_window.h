@@ -2,9 +2,9 @@
 
 // The main window's content area: Send and Print with the repeat count and its up-down
 // control, AutoSend and CutPaper, the port release timer, the File menu's document commands,
-// the driver-test button's release of the links and the port options dialog. The window owns one of
-// these; it installs its command handlers and signal connections on the window's controls when it
-// is made.
+// the driver-test button's release of the links and the port options dialog. The window owns
+// one of these; it installs its command handlers and signal connections on the window's
+// controls when it is made.
 
 #include "app/auto_send.h"
 #include "app/main_window.h"
