@@ -21,7 +21,9 @@ public:
     void setPrinterAddress(quint32 hostOrder) { m_printerAddress = hostOrder; }
     QStringList shown() const {
         std::lock_guard lock(m_mutex);
-        return m_shown;
+        // A list of its own: sharing the recorder's would let the thread that appends reuse
+        // storage the test thread is still letting go of.
+        return QStringList(m_shown.cbegin(), m_shown.cend());
     }
     int busyCursors() const { return m_busyCursors.load(); }
 
