@@ -211,17 +211,6 @@ QWidget* CQUENLORDlg::createControl(const ControlSpec& spec) {
     return new QWidget(this);
 }
 
-void CQUENLORDlg::setControlText(int id, const QString& text) {
-    QWidget* widget = control(id);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        group->setTitle(text);
-    }
-}
-
 // The fields with their controls, in field order; a failed read stops the later steps.
 void CQUENLORDlg::exchangeFields(FieldExchange& dx) {
     dx.radio({1000, 1001, 1002, 1003}, m_nPort);

@@ -89,7 +89,6 @@ private:
     // main_window.cpp
     void createControls();
     QWidget* createControl(const ControlSpec& spec);
-    void setControlText(int id, const QString& text);
     void createChrome();
     void fitMenuBar();
 

@@ -93,15 +93,7 @@ void CComSetDialog::OnInitDialog() {
         {IDCANCEL, &kCancel},
     };
     for (const auto& [id, message] : texts) {
-        QWidget* widget = control(id);
-        const QString text = Text(*message);
-        if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-            group->setTitle(text);
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(text);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(text);
-        }
+        setControlText(id, Text(*message));
     }
     showFields();
     enableControls();

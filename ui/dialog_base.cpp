@@ -4,6 +4,8 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPalette>
 
 #include "ui/dialog_units.h"
@@ -27,6 +29,17 @@ void DialogBase::registerControl(int id, QWidget* control) {
         qWarning("dialog %s: control %d registered twice", qPrintable(objectName()), id);
     }
     SetControlId(control, id);
+}
+
+void DialogBase::setControlText(int id, const QString& text) {
+    QWidget* widget = control(id);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(text);
+    }
 }
 
 QButtonGroup* DialogBase::radioGroup(std::initializer_list<int> ids) {

@@ -52,6 +52,9 @@ public:
         return FindControl<T>(this, id);
     }
 
+    // Sets the text of the control: a button's or label's text, a group box's title.
+    void setControlText(int id, const QString& text);
+
     // Joins radio buttons into one exclusive group (radio buttons of one window are otherwise
     // a single group).
     QButtonGroup* radioGroup(std::initializer_list<int> ids);
