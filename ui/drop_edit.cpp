@@ -89,13 +89,15 @@ bool CDropEdit::loadDroppedFile(const QString& dropped) {
         !S_ISREG(status.st_mode)) {
         return false;
     }
-    g_strDocPath = path;
     QString error;
     std::optional<QByteArray> bytes = ReadWholeFile(path, &error);
     if (!bytes) {
+        // The document stays what it was: taking the path of a file whose text never loaded
+        // would let the next Save overwrite that file with the old content.
         ShowMessage(this, error);
         return false;
     }
+    g_strDocPath = path;
     const qsizetype zero = bytes->indexOf('\0');
     if (zero >= 0) {
         bytes->truncate(zero);

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -37,7 +38,7 @@ private:
 
     static QString run(QWidget* parent, const FileDialogRequest& request,
                        QFileDialog::AcceptMode mode) {
-        QFileDialog dialog(parent, request.title, QString(), request.filter);
+        QFileDialog dialog(parent, request.title, QString(), NativeFileFilter(request.filter));
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                            : QFileDialog::AnyFile);
@@ -74,6 +75,12 @@ UiService* InstallUiService(UiService* service) {
 void ShowMessage(QWidget* parent, const QString& text) {
     CurrentUiService().messageBox(parent, text, QString::fromUtf8(kProgramName),
                                   MessageIcon::Information);
+}
+
+QString NativeFileFilter(const QString& filter) {
+    static const QRegularExpression allFiles(QStringLiteral("(?<=[(\\s])\\*\\.\\*(?=[)\\s])"));
+    QString native = filter;
+    return native.replace(allFiles, QStringLiteral("*"));
 }
 
 QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) {

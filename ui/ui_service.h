@@ -44,6 +44,10 @@ UiService* InstallUiService(UiService* service);
 // A message box with the information icon, one OK button and the program's name as title.
 void ShowMessage(QWidget* parent, const QString& text);
 
+// The filter as the desktop's file dialog should match it: on Linux "*.*" would hide every
+// file without a dot, so the classic "all files" pattern becomes "*".
+QString NativeFileFilter(const QString& filter);
+
 // File dialogs through the current service.
 QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request);
 QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request);

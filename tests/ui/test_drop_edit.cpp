@@ -111,12 +111,13 @@ TEST_F(DropEditTest, FoldersMissingFilesAndDanglingLinksChangeNothing) {
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(DropEditTest, UnreadableFileIsReportedAndKeepsTheText) {
+TEST_F(DropEditTest, UnreadableFileIsReportedAndKeepsTheTextAndTheDocument) {
+    g_strDocPath = QStringLiteral("/earlier/document.txt");
     // Reading a process's memory at offset 0 fails with an I/O error even for root.
     const QString path = QStringLiteral("/proc/self/mem");
     EXPECT_FALSE(edit.loadDroppedFile(path));
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("before"));
-    EXPECT_EQ(g_strDocPath.get(), path);
+    EXPECT_EQ(g_strDocPath.get(), QStringLiteral("/earlier/document.txt"));
     EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("读取 /proc/self/mem 时发生错误。")}));
     EXPECT_EQ(ui.boxes.at(0).title, "Tarnwick");
 }

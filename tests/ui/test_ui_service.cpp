@@ -47,3 +47,22 @@ TEST(UiService, RecordersNestAndPutThePreviousServiceBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NativeFileFilter, AllFilesPatternMatchesNamesWithoutADot) {
+    const struct {
+        const char* documented;
+        const char* native;
+    } cases[] = {
+        {"Text Files(*.txt);;All Files(*.*)", "Text Files(*.txt);;All Files(*)"},
+        {"Bin Files(*.bin);;TXT Files(*.txt)", "Bin Files(*.bin);;TXT Files(*.txt)"},
+        {"Images (*.bmp *.*)", "Images (*.bmp *)"},
+        {"Odd(*.*.bak)", "Odd(*.*.bak)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NativeFileFilter(QString::fromUtf8(c.documented)), QString::fromUtf8(c.native));
+    }
+}
+
+}  // namespace
