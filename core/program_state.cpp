@@ -29,21 +29,17 @@ sockaddr_in MakeSocketAddress(std::uint16_t port, std::uint32_t hostOrderAddress
     return address;
 }
 
-std::uint32_t HostAddress(const sockaddr_in& address) { return ntohl(address.sin_addr.s_addr); }
+std::uint32_t HostAddress(const sockaddr_in& address) {
+    return ntohl(address.sin_addr.s_addr);
+}
 
 void SetHostAddress(sockaddr_in& address, std::uint32_t hostOrderAddress) {
     address.sin_addr.s_addr = htonl(hostOrderAddress);
 }
 
-QString DottedQuad(std::uint32_t a) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg((a >> 24) & 0xFF)
-        .arg((a >> 16) & 0xFF)
-        .arg((a >> 8) & 0xFF)
-        .arg(a & 0xFF);
+void SetStatus(const QString& text) {
+    g_strStatus.set(text);
 }
-
-void SetStatus(const QString& text) { g_strStatus.set(text); }
 
 void ShowStatus() {
     if (MainWindowPort* window = g_pMainDlg.load()) {

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "core/dotted_quad.h"
 #include "core/main_window_port.h"
 #include "core/shared_value.h"
 
@@ -33,10 +34,10 @@ extern SharedValue<QString> g_strAppDir;  // executable's folder, no trailing sl
 extern SharedValue<QString> g_strLptName;
 extern SharedValue<QString> g_strComName;
 extern std::atomic<int> g_nBaudRate;
-extern std::atomic<std::uint8_t> g_nByteSize;  // serial data bits
-extern std::atomic<std::uint8_t> g_nParity;    // 0 none, 1 odd, 2 even, 3 mark, 4 space
-extern std::atomic<std::uint8_t> g_nStopBits;  // 0 one, 1 one and a half, 2 two
-extern SharedValue<timeval> g_nNetTimeout;     // one TCP connect attempt
+extern std::atomic<std::uint8_t> g_nByteSize;   // serial data bits
+extern std::atomic<std::uint8_t> g_nParity;     // 0 none, 1 odd, 2 even, 3 mark, 4 space
+extern std::atomic<std::uint8_t> g_nStopBits;   // 0 one, 1 one and a half, 2 two
+extern SharedValue<timeval> g_nNetTimeout;      // one TCP connect attempt
 extern SharedValue<sockaddr_in> g_addrPrinter;  // port 9100, network byte order
 extern SharedValue<sockaddr_in> g_addrMonitor;  // port 4000, network byte order
 extern std::atomic<int> g_bMonitorIpDefault;
@@ -47,10 +48,9 @@ extern std::atomic<int> g_bCutPaperAuto;
 sockaddr_in MakeSocketAddress(std::uint16_t port, std::uint32_t hostOrderAddress = 0);
 
 // Address conversions between the host-order values of fields and settings and socket
-// addresses (network order).
+// addresses (network order). Text forms: core/dotted_quad.h.
 std::uint32_t HostAddress(const sockaddr_in& address);
 void SetHostAddress(sockaddr_in& address, std::uint32_t hostOrderAddress);
-QString DottedQuad(std::uint32_t hostOrderAddress);
 
 // Replaces the status text (never appends).
 void SetStatus(const QString& text);

@@ -1,5 +1,7 @@
 #include "ui/ip_address_edit.h"
 
+#include "core/dotted_quad.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -13,25 +15,6 @@ namespace {
 constexpr int kOctetMax = 255;
 
 }  // namespace
-
-bool ParseDottedQuad(const QString& text, quint32& address) {
-    const QStringList parts = text.trimmed().split(u'.');
-    if (parts.size() != 4) {
-        return false;
-    }
-    quint32 value = 0;
-    for (const QString& part : parts) {
-        bool ok = false;
-        const int octet = part.toInt(&ok);
-        if (!ok || part.isEmpty() || part.size() > 3 || octet < 0 || octet > kOctetMax ||
-            part.startsWith(u'+') || part.startsWith(u'-')) {
-            return false;
-        }
-        value = (value << 8) | static_cast<quint32>(octet);
-    }
-    address = value;
-    return true;
-}
 
 IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -153,11 +136,11 @@ void IpAddressEdit::onEdited(int index) {
 
 bool IpAddressEdit::pasteAddress(int index) {
     const QString text = QApplication::clipboard()->text();
-    quint32 value = 0;
-    if (!ParseDottedQuad(text, value)) {
+    const std::optional<std::uint32_t> parsed = ParseDottedQuad(text);
+    if (!parsed) {
         return false;
     }
-    setAddress(value);
+    setAddress(*parsed);
     moveTo(index, false, true);
     return true;
 }

@@ -46,5 +46,3 @@ private:
     std::array<QLineEdit*, 4> m_octets{};
 };
 
-// "a.b.c.d" with each part 0..255 to the 32-bit value; false for anything else.
-bool ParseDottedQuad(const QString& text, quint32& address);

@@ -133,31 +133,4 @@ TEST_F(IpTyping, PastingADottedAddressFillsAllBoxes) {
     EXPECT_EQ(edit.address(), 0x0A141E28u);
 }
 
-TEST(ParseDottedQuad, OnlyFourOctetsInRange) {
-    struct Case {
-        const char* text;
-        bool ok;
-        quint32 value;
-    };
-    const Case cases[] = {
-        {"192.168.123.100", true, 0xC0A87B64},
-        {"0.0.0.0", true, 0},
-        {"255.255.255.255", true, 0xFFFFFFFF},
-        {"256.1.1.1", false, 0},
-        {"1.2.3", false, 0},
-        {"1.2.3.4.5", false, 0},
-        {"1..3.4", false, 0},
-        {"a.b.c.d", false, 0},
-        {"-1.2.3.4", false, 0},
-        {"+1.2.3.4", false, 0},
-    };
-    for (const Case& c : cases) {
-        quint32 value = 0;
-        EXPECT_EQ(ParseDottedQuad(QString::fromUtf8(c.text), value), c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_EQ(value, c.value) << c.text;
-        }
-    }
-}
-
 }  // namespace

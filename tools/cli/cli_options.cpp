@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "core/dotted_quad.h"
 #include "core/ini_file.h"
 #include "core/main_window_settings.h"
 #include "core/program_state.h"
@@ -171,22 +172,6 @@ quint32 ApplyLinkOptions(const LinkOptions& options, const QString& executableDi
     g_addrMonitor.set(MakeSocketAddress(kConfigPort, options.monitorIp.value_or(printerIp)));
     g_bMonitorIpDefault = options.monitorIp ? 0 : 1;
     return printerIp;
-}
-
-std::optional<quint32> ParseDottedQuad(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4) {
-        return std::nullopt;
-    }
-    quint32 value = 0;
-    for (const QString& part : parts) {
-        const auto octet = ParseIntInRange(part, 0, 255);
-        if (!octet) {
-            return std::nullopt;
-        }
-        value = (value << 8) | static_cast<quint32>(*octet);
-    }
-    return value;
 }
 
 std::optional<int> ParseIntInRange(const QString& text, int low, int high) {

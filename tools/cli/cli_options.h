@@ -36,8 +36,5 @@ std::optional<QString> ParseCommandLine(const QStringList& args, CommandLine& ou
 // written), then the options, to the program state. Returns the printer address to use.
 quint32 ApplyLinkOptions(const LinkOptions& options, const QString& executableDir);
 
-// A strict dotted quad (four decimal octets), first octet most significant.
-std::optional<quint32> ParseDottedQuad(const QString& text);
-
 // A decimal integer within [low, high].
 std::optional<int> ParseIntInRange(const QString& text, int low, int high);
