@@ -93,24 +93,23 @@ int RunSend(const QStringList& in) {
     return Result(allSent);
 }
 
-int RunCut(const QStringList& in) {
+// A command without arguments that runs one printer action and shows its status.
+int RunAction(const QStringList& in, int (*action)()) {
     CommandArgs args;
     if (const auto exit = Prepare(in, 0, args)) {
         return *exit;
     }
-    const bool ok = CutPaper() != 0;
+    const bool ok = action() != 0;
     ShowStatus();
     return Result(ok);
 }
 
+int RunCut(const QStringList& in) {
+    return RunAction(in, CutPaper);
+}
+
 int RunDrawer(const QStringList& in) {
-    CommandArgs args;
-    if (const auto exit = Prepare(in, 0, args)) {
-        return *exit;
-    }
-    const bool ok = OpenCashDrawer() != 0;
-    ShowStatus();
-    return Result(ok);
+    return RunAction(in, OpenCashDrawer);
 }
 
 int RunTraditional(const QStringList& in) {
